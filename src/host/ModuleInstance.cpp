@@ -1,0 +1,7 @@
+#include "host/ModuleInstance.h"
+
+namespace quorvel {
+
+void* moduleInstance = nullptr;
+
+}  // namespace quorvel

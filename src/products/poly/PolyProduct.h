@@ -1,0 +1,9 @@
+#pragma once
+
+#include "shell/Product.h"
+
+namespace quorvel {
+
+const Product& polyProduct();
+
+}  // namespace quorvel

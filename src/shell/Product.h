@@ -1,0 +1,15 @@
+// What tells the two instruments apart; everything else is SynthPlugin.
+#pragma once
+
+namespace quorvel {
+
+class EngineBase;
+
+struct Product {
+    const char* name;  // effect name and product string
+    int paramCount;
+    const char* const* paramNames;
+    EngineBase* (*createEngine)();
+};
+
+}  // namespace quorvel
