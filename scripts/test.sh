@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs every test: native unit and plug-in tests, the same under address and
+# undefined-behaviour sanitizers, and the Windows builds under Wine (64-bit
+# natively, 32-bit through the emulator). Any missing tool fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+for preset in native sanitize win32 win64; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
+
+step() { printf '\n=== %s ===\n' "$*"; }
+
+step "native tests"
+ctest --test-dir build/native --output-on-failure
+
+step "native tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/sanitize --output-on-failure
+
+step "64-bit Windows build under Wine"
+(cd build/win64/out && WINE_TIMEOUT=600 ../../../scripts/wine-run.sh 64 ./quorvel_tests.exe --gtest_brief=1)
+
+step "32-bit Windows build under Wine (emulated, slow)"
+(cd build/win32/out && WINE_TIMEOUT=2400 ../../../scripts/wine-run.sh 32 ./quorvel_tests.exe --gtest_brief=1)
+
+step "exports and imports of the Windows libraries"
+scripts/check-dll.sh build/win32/out/QuorvelMono.dll build/win32/out/QuorvelPoly.dll \
+  build/win64/out/QuorvelMono.dll build/win64/out/QuorvelPoly.dll
+
+printf '\nAll tests passed.\n'

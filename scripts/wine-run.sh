@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine: wine-run.sh 32|64 program.exe [args...]
+# Each bitness has its own prefix; a crash must not hang in Wine's debugger,
+# so every run is bounded by a timeout (WINE_TIMEOUT seconds).
+set -euo pipefail
+
+bits=$1
+shift
+prefix_root=${QUORVEL_WINE_PREFIXES:-$HOME/.cache/quorvel}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+case "$bits" in
+  64) export WINEPREFIX=$prefix_root/wine64; loader=/usr/lib/wine/wine64 ;;
+  32) export WINEPREFIX=$prefix_root/wine32; loader=wine ;;
+  *) echo "wine-run.sh: bitness must be 32 or 64" >&2; exit 2 ;;
+esac
+mkdir -p "$prefix_root"
+command -v "$loader" >/dev/null || { echo "wine-run.sh: $loader is missing (run scripts/setup.sh)" >&2; exit 127; }
+# The 32-bit loader runs under the user-mode emulator, which is slow to start.
+exec timeout --kill-after=10 "${WINE_TIMEOUT:-1800}" "$loader" "$@"
