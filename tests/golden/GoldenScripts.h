@@ -80,8 +80,8 @@ struct GoldenChecksum {
 };
 
 inline constexpr GoldenChecksum kChecksums[] = {
-    {44100.0f, 0x0ull, 0x0ull},
-    {48000.0f, 0x0ull, 0x0ull},
+    {44100.0f, 0x4d4d34168162db5aull, 0x18ae1d4f68da82efull},
+    {48000.0f, 0xc3155116b13aa9cbull, 0x248f6f76efcdcb7full},
 };
 
 }  // namespace golden
