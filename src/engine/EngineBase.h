@@ -34,13 +34,9 @@ public:
 
     float* params;
     int paramCount;
+    // Unset until the first setSampleRate; engines apply kDefaultSampleRate at
+    // construction, so notes and blocks before the host's rate still sound.
     double sampleRate = std::numeric_limits<double>::quiet_NaN();
-
-protected:
-    // Hosts set the rate before rendering; one that does not gets the default.
-    void ensureSampleRate() {
-        if (sampleRate != sampleRate) setSampleRate(kDefaultSampleRate);
-    }
 };
 
 }  // namespace quorvel

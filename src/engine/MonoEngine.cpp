@@ -24,6 +24,7 @@ MonoEngine::MonoEngine(VoiceRandom& random)
     params[param::AmpVelocity] = 0.565f;
     params[param::FilterVelocity] = 0.815f;
     params[param::Volume] = 0.375f;
+    setSampleRate(kDefaultSampleRate);
 }
 
 MonoEngine::~MonoEngine() { delete[] events; }
@@ -69,7 +70,6 @@ void MonoEngine::apply(const NoteEvent& event, MonoVoice& voice) {
 }
 
 void MonoEngine::render(float* left, float* right, int frames) {
-    ensureSampleRate();
     frames = std::max(frames, 0);
     std::fill(right, right + frames, 0.0f);
     std::fill(left, left + frames, 0.0f);

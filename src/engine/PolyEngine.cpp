@@ -31,6 +31,7 @@ PolyEngine::PolyEngine(VoiceRandom& random)
         rightVoices.emplace_back(params, sampleRate, random);
         leftVoices.emplace_back(params, sampleRate, random);
     }
+    setSampleRate(kDefaultSampleRate);
 }
 
 PolyEngine::~PolyEngine() { delete[] scratch; }
@@ -107,7 +108,6 @@ void PolyEngine::allNotesOff() {
 }
 
 void PolyEngine::render(float* left, float* right, int frames) {
-    ensureSampleRate();
     frames = std::max(frames, 0);
     if (!growScratch(frames)) {
         // Out of memory for an unannounced long block: silence beats a crash.

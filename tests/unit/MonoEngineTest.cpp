@@ -39,6 +39,17 @@ protected:
     MonoEngine engine{random};
 };
 
+TEST(MonoEngine, IsReadyForTheDefaultRateBeforeTheHostSetsOne) {
+    VoiceRandom random;
+    MonoEngine engine(random);
+    EXPECT_EQ(engine.sampleRate, 44100.0);
+    EXPECT_NEAR(engine.voice(0).getSmoothingCoefficient(), 0.71238f, 1e-5);
+    engine.setSampleRate(48000.0);
+    EXPECT_NEAR(engine.voice(1).getSmoothingCoefficient(), 0.65450f, 1e-5);
+    engine.setSampleRate(22050.0);  // would be 1.42: kept at 1 so the stages stay tame
+    EXPECT_EQ(engine.voice(1).getSmoothingCoefficient(), 1.0f);
+}
+
 TEST_F(MonoEngineTest, FirstNoteOfAFreshLibraryDrawsTheKnownDetuneRatios) {
     play(69);
     render(64);
