@@ -3,8 +3,7 @@
 namespace quorvel {
 
 const Envelope::StepOperation Envelope::kStepTable[6] = {
-    &Envelope::stepNothing, &Envelope::stepAttack,  &Envelope::stepDecay,
-    &Envelope::stepNothing, &Envelope::stepRelease, &Envelope::stepFastRelease,
+    stepNothing, stepAttack, stepDecay, stepNothing, stepRelease, stepFastRelease,
 };
 
 void Envelope::setRates(double attack, double decay, double sustain, double release, double sampleRate) {
@@ -16,34 +15,34 @@ void Envelope::setRates(double attack, double decay, double sustain, double rele
     releaseRate = static_cast<float>(1.0 / (perSecond * (release * release + static_cast<double>(0.0002f))));
 }
 
-void Envelope::stepAttack() {
-    level += attackRate;
-    if (level >= 1.0f) {
-        level = 1.0f;
-        stage = Decay;
+void Envelope::stepAttack(Envelope& e) {
+    e.level += e.attackRate;
+    if (e.level >= 1.0f) {
+        e.level = 1.0f;
+        e.stage = Decay;
     }
 }
 
-void Envelope::stepDecay() {
-    level -= decayRate;
-    if (sustainLevel >= level) stage = Sustain;
+void Envelope::stepDecay(Envelope& e) {
+    e.level -= e.decayRate;
+    if (e.sustainLevel >= e.level) e.stage = Sustain;
 }
 
-void Envelope::stepRelease() {
+void Envelope::stepRelease(Envelope& e) {
     // Counting stops at zero so a release that never ends cannot overflow it.
-    if (releaseHold > 0) releaseHold -= 1;
-    if (releaseHold < 1) level -= releaseRate;
-    if (level <= 0.0f) {
-        level = 0.0f;
-        stage = Idle;
+    if (e.releaseHold > 0) e.releaseHold -= 1;
+    if (e.releaseHold < 1) e.level -= e.releaseRate;
+    if (e.level <= 0.0f) {
+        e.level = 0.0f;
+        e.stage = Idle;
     }
 }
 
-void Envelope::stepFastRelease() {
-    level -= 0.006f;
-    if (level <= 0.0f) {
-        level = 0.0f;
-        stage = Idle;
+void Envelope::stepFastRelease(Envelope& e) {
+    e.level -= 0.006f;
+    if (e.level <= 0.0f) {
+        e.level = 0.0f;
+        e.stage = Idle;
     }
 }
 

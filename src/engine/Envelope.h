@@ -10,7 +10,7 @@ public:
     enum Stage : std::int32_t { Idle, Attack, Decay, Sustain, Release, FastRelease };
 
     void setRates(double attack, double decay, double sustain, double release, double sampleRate);
-    void step() { (this->*kStepTable[stage])(); }
+    void step() { kStepTable[stage](*this); }
     void trigger(bool fromZero) {
         stage = Attack;
         if (fromZero) level = 0.0f;
@@ -25,14 +25,14 @@ public:
     float getLevel() const { return level; }
 
 private:
-    using StepOperation = void (Envelope::*)();
+    using StepOperation = void (*)(Envelope&);
     static const StepOperation kStepTable[6];
 
-    void stepNothing() {}
-    void stepAttack();
-    void stepDecay();
-    void stepRelease();
-    void stepFastRelease();
+    static void stepNothing(Envelope&) {}
+    static void stepAttack(Envelope& envelope);
+    static void stepDecay(Envelope& envelope);
+    static void stepRelease(Envelope& envelope);
+    static void stepFastRelease(Envelope& envelope);
 
     std::int32_t stage = Attack;
     float attackRate = 0.0f;

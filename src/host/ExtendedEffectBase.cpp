@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "editor/EditorBase.h"
+#include "host/TextCopy.h"
 
 namespace quorvel {
 
@@ -280,8 +281,7 @@ bool ExtendedEffectBase::copySpeakerProperties(VstSpeakerProperties* to, const V
     to->elevation = from->elevation;
     to->radius = from->radius;
     to->reserved = from->reserved;
-    std::strncpy(to->name, from->name, 63);
-    to->name[63] = '\0';
+    copyText(to->name, from->name, 63);
     to->type = from->type;
     std::memcpy(to->future, from->future, sizeof to->future);
     return true;

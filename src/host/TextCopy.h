@@ -10,8 +10,9 @@ namespace quorvel {
 inline void copyText(char* dst, const char* src, int n) {
     if (dst == nullptr || n < 0) return;
     if (src == nullptr) src = "";
-    std::strncpy(dst, src, static_cast<std::size_t>(n));
-    dst[n] = '\0';
+    int i = 0;
+    for (; i < n && src[i] != '\0'; ++i) dst[i] = src[i];
+    for (; i <= n; ++i) dst[i] = '\0';
 }
 
 // Appends src while the text stays within n characters, then terminates at n.
