@@ -1,6 +1,8 @@
 // What tells the two instruments apart; everything else is SynthPlugin.
 #pragma once
 
+#include "editor/SynthEditor.h"
+
 namespace quorvel {
 
 class EngineBase;
@@ -10,6 +12,7 @@ struct Product {
     int paramCount;
     const char* const* paramNames;
     EngineBase* (*createEngine)();
+    PanelLayout panel;
 };
 
 }  // namespace quorvel

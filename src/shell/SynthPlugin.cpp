@@ -20,7 +20,7 @@ constexpr int kLowestNote = 12;                 // the table serves MIDI notes 1
 
 }  // namespace
 
-SynthPlugin::SynthPlugin(audioMasterCallback hostCallback, const Product& product)
+SynthPlugin::SynthPlugin(audioMasterCallback hostCallback, const Product& product, ui::WindowFactory* windows)
     : ExtendedEffectBase(hostCallback, 1, product.paramCount), product(product) {
     setNumInputs(0);
     setNumOutputs(2);
@@ -28,6 +28,9 @@ SynthPlugin::SynthPlugin(audioMasterCallback hostCallback, const Product& produc
     effectRecord.flags |= effFlagsCanReplacing | effFlagsProgramChunks | effFlagsIsSynth;
     copyText(programName, "Default", kVstMaxProgNameLen);
     engine = product.createEngine();
+    if (windows != nullptr) editor = panel = new SynthEditor(this, product.panel, windows);
+    setFlag(effFlagsHasEditor, editor != nullptr);
+    if (panel != nullptr) panel->refreshAll();
     noteFrequencies();
 }
 
@@ -91,6 +94,7 @@ void SynthPlugin::setParameter(VstInt32 index, float value) {
         engine->params[index] = value;
         engine->parameterChanged(index);
     }
+    if (panel != nullptr) panel->parameterChanged(index, value);
 }
 
 float SynthPlugin::getParameter(VstInt32 index) { return isParameter(index) ? engine->params[index] : 0.0f; }
@@ -111,9 +115,10 @@ VstInt32 SynthPlugin::getChunk(void** data, bool /*isPreset*/) {
 }
 
 VstInt32 SynthPlugin::setChunk(void* data, VstInt32 byteSize, bool /*isPreset*/) {
-    if (byteSize != engine->paramCount * 4) return 0;
+    if (data == nullptr || byteSize != engine->paramCount * 4) return 0;
     std::memcpy(engine->params, data, static_cast<std::size_t>(byteSize));
     engine->parameterChanged(EngineBase::kAllParameters);
+    if (panel != nullptr) panel->refreshAll();
     return byteSize;
 }
 

@@ -4,6 +4,7 @@
 
 #include "host/ExtendedEffectBase.h"
 #include "shell/Product.h"
+#include "ui/Window.h"
 
 namespace quorvel {
 
@@ -13,7 +14,9 @@ class SynthPlugin : public ExtendedEffectBase {
 public:
     static constexpr VstInt32 kUniqueId = vst2::fourCC('Q', 'v', 'r', 'l');
 
-    SynthPlugin(vst2::audioMasterCallback hostCallback, const Product& product);
+    // The editor shows its windows through windows; without one there is no editor.
+    SynthPlugin(vst2::audioMasterCallback hostCallback, const Product& product,
+                ui::WindowFactory* windows = ui::nativeWindowFactory());
     ~SynthPlugin() override;
 
     // The instance for the plug-in entry, or null when memory runs out.
@@ -41,12 +44,14 @@ public:
     VstInt32 canDo(char* text) override;
 
     EngineBase& getEngine() { return *engine; }
+    SynthEditor* getPanel() { return panel; }
 
 private:
     bool isParameter(VstInt32 index) const;
 
     const Product& product;
     EngineBase* engine = nullptr;
+    SynthEditor* panel = nullptr;  // the editor, owned as such by EffectBase
     char programName[vst2::kVstMaxProgNameLen + 1];
 };
 

@@ -1,6 +1,9 @@
 #include "products/poly/PolyProduct.h"
 
+#include <iterator>
+
 #include "engine/PolyEngine.h"
+#include "engine/ParamIndex.h"
 
 namespace quorvel {
 
@@ -11,12 +14,22 @@ const char* const kParamNames[PolyEngine::kParamCount] = {
     "Decay",  "Sustain", "Release", "Env Dpth", "Amp Vel", "Flt Vel", "Volume", "Harsh",
 };
 
+constexpr PanelRow kOscillatorRows[] = {
+    {30, param::Detune, nullptr},
+    {60, param::MidCut, nullptr},
+    {90, param::Harsh, nullptr},
+};
+
 EngineBase* createEngine() { return new PolyEngine(); }
 
 }  // namespace
 
 const Product& polyProduct() {
-    static const Product product{"QuorvelPoly", PolyEngine::kParamCount, kParamNames, createEngine};
+    static const Product product{"QuorvelPoly",
+                                 PolyEngine::kParamCount,
+                                 kParamNames,
+                                 createEngine,
+                                 {ui::rgb(150, 100, 150), "Fen Marlowbus' QuorvelPoly", kOscillatorRows, static_cast<int>(std::size(kOscillatorRows))}};
     return product;
 }
 
