@@ -14,6 +14,10 @@ done
 
 step() { printf '\n=== %s ===\n' "$*"; }
 
+# The editor tests open real windows: give Wine a display of its own.
+source scripts/xvfb.sh
+start_xvfb
+
 step "native tests"
 ctest --test-dir build/native --output-on-failure
 

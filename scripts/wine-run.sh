@@ -16,5 +16,13 @@ case "$bits" in
 esac
 mkdir -p "$prefix_root"
 command -v "$loader" >/dev/null || { echo "wine-run.sh: $loader is missing (run scripts/setup.sh)" >&2; exit 127; }
+# Make the prefix in a run of its own and let its server finish: a program
+# started while the first server shuts down loses its connection.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "wine-run.sh: creating the $bits-bit Wine prefix (minutes under emulation)" >&2
+  timeout --kill-after=10 1200 "$loader" wineboot -i >/dev/null 2>&1 || true
+  timeout 300 wineserver -w || true
+  [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-run.sh: could not create $WINEPREFIX" >&2; exit 1; }
+fi
 # The 32-bit loader runs under the user-mode emulator, which is slow to start.
 exec timeout --kill-after=10 "${WINE_TIMEOUT:-1800}" "$loader" "$@"
