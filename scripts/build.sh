@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds every deliverable for the three targets, gathers them in out/ and
-# takes a picture of each editor as it looks on Windows.
+# Builds every deliverable for the three targets and the tools, gathers them
+# in out/, renders the demo songs through both instruments and takes a
+# picture of each editor as it looks on Windows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,10 +13,15 @@ for preset in native win32 win64; do
 done
 
 rm -rf out
-mkdir -p out/linux-x86_64 out/windows-x86 out/windows-x86_64 out/editor
+mkdir -p out/linux-x86_64 out/windows-x86 out/windows-x86_64 out/editor out/demo out/bin
 cp build/native/out/Quorvel{Mono,Poly}.so out/linux-x86_64/
 cp build/win32/out/Quorvel{Mono,Poly}.dll out/windows-x86/
 cp build/win64/out/Quorvel{Mono,Poly}.dll out/windows-x86_64/
+cp build/native/out/quorvel-render out/bin/
+
+# The main job: the demo songs through both instruments, each with its spectrogram.
+out/bin/quorvel-render out/linux-x86_64/QuorvelMono.so demo/bassline.mid -o out/demo/bassline-QuorvelMono.wav
+out/bin/quorvel-render out/linux-x86_64/QuorvelPoly.so demo/chords.mid -o out/demo/chords-QuorvelPoly.wav
 
 # The editors, opened in a host window under Wine on a virtual display.
 source scripts/xvfb.sh
@@ -28,4 +34,4 @@ for bitmap in out/editor/*.bmp; do
   rm "$bitmap"
 done
 
-echo "Plug-ins are in $(pwd)/out, pictures of the editors in $(pwd)/out/editor"
+echo "Plug-ins are in $(pwd)/out, the demo renders in $(pwd)/out/demo, pictures of the editors in $(pwd)/out/editor"

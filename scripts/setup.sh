@@ -12,6 +12,8 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 wine32:i386
   qemu-user-static xvfb xauth x11-utils netpbm
+  libsmf-dev libcli11-dev libsndfile1-dev sox libsox-fmt-base
+  dpf-plugins-vst
 )
 
 missing=()

@@ -20,7 +20,8 @@ command -v "$loader" >/dev/null || { echo "wine-run.sh: $loader is missing (run 
 # started while the first server shuts down loses its connection.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "wine-run.sh: creating the $bits-bit Wine prefix (minutes under emulation)" >&2
-  timeout --kill-after=10 1200 "$loader" wineboot -i >/dev/null 2>&1 || true
+  # Without a display: with one, the first start can wait on windows nobody answers.
+  env -u DISPLAY timeout --kill-after=10 1200 "$loader" wineboot -i >/dev/null 2>&1 || true
   timeout 300 wineserver -w || true
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-run.sh: could not create $WINEPREFIX" >&2; exit 1; }
 fi

@@ -11,7 +11,7 @@
 using namespace vst2;
 using testhost::Instance;
 using testhost::MidiMessage;
-using testhost::PluginLibrary;
+using vst2::PluginLibrary;
 using testhost::RecordingHost;
 
 namespace {

@@ -15,7 +15,7 @@
 
 using namespace vst2;
 using testhost::Instance;
-using testhost::PluginLibrary;
+using vst2::PluginLibrary;
 using testhost::RecordingHost;
 
 namespace {

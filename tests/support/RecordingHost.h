@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "support/PluginLibrary.h"
+#include "vst2/HostedPlugin.h"
+#include "vst2/PluginLibrary.h"
 #include "vst2/Vst2.h"
 
 namespace testhost {
@@ -41,30 +42,13 @@ private:
     static RecordingHost* current;  // the callback carries no context of its own
 };
 
-struct MidiMessage {
-    int frame;  // delta frame inside the block it is sent with
-    unsigned char status, data1, data2;
-};
+using vst2::MidiMessage;
+using vst2::PluginLibrary;
 
-class Instance {
+// A plug-in instance made through the library's entry with the recording host.
+class Instance : public vst2::HostedPlugin {
 public:
     Instance(const PluginLibrary& library, RecordingHost& host, const char* entryName = "VSTPluginMain");
-    ~Instance();
-    Instance(const Instance&) = delete;
-    Instance& operator=(const Instance&) = delete;
-
-    vst2::AEffect* record() const { return effect; }
-    vst2::VstIntPtr dispatch(vst2::VstInt32 opcode, vst2::VstInt32 index = 0, vst2::VstIntPtr value = 0,
-                             void* ptr = nullptr, float opt = 0.0f);
-    // effClose through the record; the instance is gone afterwards.
-    vst2::VstIntPtr close();
-    void sendMidi(const std::vector<MidiMessage>& messages);
-    // Renders frames into left and right through processReplacing.
-    void render(float* left, float* right, int frames);
-    std::string text(vst2::VstInt32 opcode, vst2::VstInt32 index = 0);
-
-private:
-    vst2::AEffect* effect;
 };
 
 }  // namespace testhost

@@ -1,13 +1,13 @@
-// Loads a plug-in library the way a host does and finds its exported entry.
+// Host side: loads a plug-in library and finds its exported entry.
 #pragma once
 
 #include <string>
 
 #include "vst2/Vst2.h"
 
-namespace testhost {
+namespace vst2 {
 
-// Path of a file beside the running test program.
+// Path of a file beside the running program.
 std::string besideExecutable(const std::string& fileName);
 
 class PluginLibrary {
@@ -26,4 +26,4 @@ private:
     std::string loadError;
 };
 
-}  // namespace testhost
+}  // namespace vst2

@@ -1,4 +1,4 @@
-#include "support/PluginLibrary.h"
+#include "vst2/PluginLibrary.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -8,7 +8,7 @@
 #include <unistd.h>
 #endif
 
-namespace testhost {
+namespace vst2 {
 
 std::string besideExecutable(const std::string& fileName) {
     char path[4096] = {};
@@ -53,4 +53,4 @@ vst2::PluginEntryProc PluginLibrary::entry(const char* name) const {
 #endif
 }
 
-}  // namespace testhost
+}  // namespace vst2
