@@ -23,15 +23,19 @@ cp build/native/out/quorvel-render out/bin/
 out/bin/quorvel-render out/linux-x86_64/QuorvelMono.so demo/bassline.mid -o out/demo/bassline-QuorvelMono.wav
 out/bin/quorvel-render out/linux-x86_64/QuorvelPoly.so demo/chords.mid -o out/demo/chords-QuorvelPoly.wav
 
-# The editors, opened in a host window under Wine on a virtual display.
+# The editors, opened in a host window on a virtual display: on Linux, and
+# on Windows under Wine.
 source scripts/xvfb.sh
 start_xvfb
-tests=$(pwd)/build/win64/out/quorvel_tests.exe
-(cd out/editor && QUORVEL_EDITOR_CAPTURE=windows WINE_TIMEOUT=600 ../../scripts/wine-run.sh 64 "$tests" \
+(cd out/editor && QUORVEL_EDITOR_CAPTURE=linux ../../build/native/out/quorvel_tests \
+  --gtest_filter='Instruments/X11Editor.DragWithThePointer*' --gtest_brief=1 >/dev/null)
+(cd out/editor && QUORVEL_EDITOR_CAPTURE=windows WINE_TIMEOUT=600 ../../scripts/wine-run.sh 64 \
+  "$(pwd)/../../build/win64/out/quorvel_tests.exe" \
   --gtest_filter='Instruments/WindowsEditor.DragInTheWindow*' --gtest_brief=1 >/dev/null)
-for bitmap in out/editor/*.bmp; do
-  bmptopnm "$bitmap" 2>/dev/null | pnmtopng >"${bitmap%.bmp}.png"
-  rm "$bitmap"
+for picture in out/editor/*.bmp out/editor/*.ppm; do
+  [ -e "$picture" ] || continue
+  anytopnm "$picture" 2>/dev/null | pnmtopng >"${picture%.*}.png"
+  rm "$picture"
 done
 
 echo "Plug-ins are in $(pwd)/out, the demo renders in $(pwd)/out/demo, pictures of the editors in $(pwd)/out/editor"

@@ -11,7 +11,8 @@ packages=(
   googletest libgtest-dev libgmock-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 wine32:i386
-  qemu-user-static xvfb xauth x11-utils netpbm
+  qemu-user-static xvfb xauth x11-utils xfonts-base netpbm
+  libx11-dev libxtst-dev
   libsmf-dev libcli11-dev libsndfile1-dev sox libsox-fmt-base
   dpf-plugins-vst
 )

@@ -14,7 +14,7 @@ done
 
 step() { printf '\n=== %s ===\n' "$*"; }
 
-# The editor tests open real windows: give Wine a display of its own.
+# The editor tests open real windows, on Linux and under Wine: a display of their own.
 source scripts/xvfb.sh
 start_xvfb
 
