@@ -35,24 +35,24 @@ void ParamLabel::draw(ui::Canvas& canvas, ui::Colour lineColour, ui::Colour fill
     }
 }
 
-void ValueBox::mouseDown(int /*button*/, int /*x*/, int y) {
-    pressed = true;
-    lastY = y;
-}
-
-void ValueBox::mouseEnter(int /*x*/, int /*y*/) {
+void PointerControl::mouseEnter(int /*x*/, int /*y*/) {
     hovered = true;
     dirty = true;
 }
 
-void ValueBox::mouseLeave(int /*x*/, int /*y*/) {
+void PointerControl::mouseLeave(int /*x*/, int /*y*/) {
     hovered = false;
     dirty = true;
 }
 
-void ValueBox::mouseRelease(int /*x*/, int /*y*/) {
+void PointerControl::mouseRelease(int /*x*/, int /*y*/) {
     pressed = false;
     dirty = true;
+}
+
+void ValueBox::mouseDown(int /*button*/, int /*x*/, int y) {
+    pressed = true;
+    lastY = y;
 }
 
 void ValueBox::mouseDrag(int /*x*/, int y) {
@@ -93,21 +93,6 @@ void Toggle::mouseUp(int /*button*/, int /*x*/, int /*y*/) {
         setValue(0.0f, true);
     pressed = false;
     hovered = false;
-    dirty = true;
-}
-
-void Toggle::mouseEnter(int /*x*/, int /*y*/) {
-    hovered = true;
-    dirty = true;
-}
-
-void Toggle::mouseLeave(int /*x*/, int /*y*/) {
-    hovered = false;
-    dirty = true;
-}
-
-void Toggle::mouseRelease(int /*x*/, int /*y*/) {
-    pressed = false;
     dirty = true;
 }
 

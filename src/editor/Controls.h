@@ -31,15 +31,21 @@ private:
     std::string text;
 };
 
-// A framed box showing its parameter as a whole percentage; dragged
-// vertically (200 pixels span the range) or turned with the wheel.
-class ValueBox : public Control {
+// A control that follows the pointer: hover and press only mark it for redraw.
+class PointerControl : public Control {
 public:
     using Control::Control;
-    void mouseDown(int button, int x, int y) override;
     void mouseEnter(int x, int y) override;
     void mouseLeave(int x, int y) override;
     void mouseRelease(int x, int y) override;
+};
+
+// A framed box showing its parameter as a whole percentage; dragged
+// vertically (200 pixels span the range) or turned with the wheel.
+class ValueBox : public PointerControl {
+public:
+    using PointerControl::PointerControl;
+    void mouseDown(int button, int x, int y) override;
     void mouseDrag(int x, int y) override;
     void wheel(int steps) override;
     void draw(ui::Canvas& canvas, ui::Colour lineColour, ui::Colour fillColour) override;
@@ -51,14 +57,11 @@ private:
 };
 
 // A check box followed by a text; a click switches between 0 and 1.
-class Toggle : public Control {
+class Toggle : public PointerControl {
 public:
-    Toggle(int x, int y, int width, int height, const char* text) : Control(x, y, width, height), text(text) {}
+    Toggle(int x, int y, int width, int height, const char* text) : PointerControl(x, y, width, height), text(text) {}
     void mouseDown(int button, int x, int y) override;
     void mouseUp(int button, int x, int y) override;
-    void mouseEnter(int x, int y) override;
-    void mouseLeave(int x, int y) override;
-    void mouseRelease(int x, int y) override;
     void draw(ui::Canvas& canvas, ui::Colour lineColour, ui::Colour fillColour) override;
     void setValue(float newValue, bool notify) override;
     float getValue() override { return value; }

@@ -37,6 +37,11 @@ public:
     // Unset until the first setSampleRate; engines apply kDefaultSampleRate at
     // construction, so notes and blocks before the host's rate still sound.
     double sampleRate = std::numeric_limits<double>::quiet_NaN();
+
+protected:
+    // The defaults of parameters 0 to 15, the same in both products; the
+    // others keep the 0.01 every entry starts with.
+    void writeSharedDefaults();
 };
 
 }  // namespace quorvel

@@ -9,22 +9,7 @@ namespace quorvel {
 
 PolyEngine::PolyEngine(VoiceRandom& random)
     : EngineBase(kParamCount), midScale(static_cast<float>(1.0 / std::sqrt(2.0))), scratch(new float[1]) {
-    params[param::Detune] = 0.85f;
-    params[param::AmpAttack] = 0.01f;
-    params[param::AmpDecay] = 0.38f;
-    params[param::AmpSustain] = 0.45f;
-    params[param::AmpRelease] = 0.09f;
-    params[param::MidCut] = 0.0f;
-    params[param::Cut] = 0.33f;
-    params[param::Res] = 0.0f;
-    params[param::FilterAttack] = 0.01f;
-    params[param::FilterDecay] = 0.32f;
-    params[param::FilterSustain] = 0.025f;
-    params[param::FilterRelease] = 0.215f;
-    params[param::EnvDepth] = 0.275f;
-    params[param::AmpVelocity] = 0.565f;
-    params[param::FilterVelocity] = 0.815f;
-    params[param::Volume] = 0.375f;
+    writeSharedDefaults();
     rightVoices.reserve(kPairs);
     leftVoices.reserve(kPairs);
     for (int i = 0; i < kPairs; ++i) {
