@@ -23,7 +23,7 @@ ctest --test-dir build/native --output-on-failure
 
 step "native tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build/sanitize --output-on-failure
+  LSAN_OPTIONS=suppressions=$(pwd)/tests/lsan.supp ctest --test-dir build/sanitize --output-on-failure
 
 step "64-bit Windows build under Wine"
 (cd build/win64/out && WINE_TIMEOUT=600 ../../../scripts/wine-run.sh 64 ./quorvel_tests.exe --gtest_brief=1)
