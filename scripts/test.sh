@@ -29,7 +29,11 @@ step "64-bit Windows build under Wine"
 (cd build/win64/out && WINE_TIMEOUT=600 ../../../scripts/wine-run.sh 64 ./quorvel_tests.exe --gtest_brief=1)
 
 step "32-bit Windows build under Wine (emulated, slow)"
-(cd build/win32/out && WINE_TIMEOUT=2400 ../../../scripts/wine-run.sh 32 ./quorvel_tests.exe --gtest_brief=1)
+# Everything but the one test that starts threads: the user-mode emulator
+# crashes on a second thread in a 32-bit Wine process. The code under that
+# test is the same on every target and passes natively and in the 64-bit run.
+(cd build/win32/out && WINE_TIMEOUT=1800 ../../../scripts/wine-run.sh 32 ./quorvel_tests.exe --gtest_brief=1 \
+  --gtest_filter='-VoiceRandom.DrawsFromTwoThreads*')
 
 step "exports and imports of the Windows libraries"
 scripts/check-dll.sh build/win32/out/QuorvelMono.dll build/win32/out/QuorvelPoly.dll \

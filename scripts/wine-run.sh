@@ -14,15 +14,17 @@ case "$bits" in
   32) export WINEPREFIX=$prefix_root/wine32; loader=wine ;;
   *) echo "wine-run.sh: bitness must be 32 or 64" >&2; exit 2 ;;
 esac
-mkdir -p "$prefix_root"
+mkdir -p "$WINEPREFIX"
 command -v "$loader" >/dev/null || { echo "wine-run.sh: $loader is missing (run scripts/setup.sh)" >&2; exit 127; }
-# Make the prefix in a run of its own and let its server finish: a program
-# started while the first server shuts down loses its connection.
+# One server for the prefix that outlives each program by a minute, so the
+# program after the prefix is made never meets a server that is shutting down.
+server=/usr/lib/wine/wineserver64
+[ -x "$server" ] || server=/usr/lib/wine/wineserver32
+"$server" -p60 >/dev/null 2>&1 || true
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "wine-run.sh: creating the $bits-bit Wine prefix (minutes under emulation)" >&2
   # Without a display: with one, the first start can wait on windows nobody answers.
   env -u DISPLAY timeout --kill-after=10 1200 "$loader" wineboot -i >/dev/null 2>&1 || true
-  timeout 300 wineserver -w || true
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-run.sh: could not create $WINEPREFIX" >&2; exit 1; }
 fi
 # The 32-bit loader runs under the user-mode emulator, which is slow to start.
