@@ -26,6 +26,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   # Without a display: with one, the first start can wait on windows nobody answers.
   env -u DISPLAY timeout --kill-after=10 1200 "$loader" wineboot -i >/dev/null 2>&1 || true
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-run.sh: could not create $WINEPREFIX" >&2; exit 1; }
+  # The desktop process started without a display would refuse every window:
+  # end the prefix's processes and start again with the display.
+  "$server" -k >/dev/null 2>&1 || true
+  timeout 30 "$server" -w >/dev/null 2>&1 || true
+  "$server" -p60 >/dev/null 2>&1 || true
 fi
 # The 32-bit loader runs under the user-mode emulator, which is slow to start.
 exec timeout --kill-after=10 "${WINE_TIMEOUT:-1800}" "$loader" "$@"
